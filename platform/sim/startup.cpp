@@ -71,7 +71,8 @@ template <typename T> void parse(const char *name, const char *text, const char 
         bad_setting(name, text, "not a number (decimal or 0x hexadecimal)");
 }
 
-// Reads one setting; false when it is not set, or set to "none" where allowed.
+// Reads one setting into *out, leaving the default when it is unset. False when it is
+// "none" (where allowed): the query is to leave that value unanswered.
 template <typename T> bool setting(const char *name, const char *type, bool none_allowed, T *out)
 {
     const char *text = std::getenv(name);
