@@ -68,7 +68,7 @@ run_result run_baseclock(const std::vector<std::string> &settings, stdout_to out
 
     std::vector<std::string> args;
     std::istringstream emulator(BASECLOCK_EMULATOR);
-    for (std::string word; std::getline(emulator, word, ';');) {
+    for (std::string word; std::getline(emulator, word, '|');) {
         if (!word.empty())
             args.push_back(word);
     }

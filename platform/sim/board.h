@@ -23,6 +23,10 @@ extern board the_board;
 // One line to the trace, written through at once so that it survives an abort.
 void trace(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
+// The line the board writes when a privileged DCR instruction runs in user
+// state; what follows is the processor's fault.
+void report_privileged_fault(const char *instruction, unsigned dcrn);
+
 // A fault of the kind that stops a program on the real machine.
 [[noreturn]] void fatal(const char *format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -1,6 +1,8 @@
 // The 460EX's DCR bus as the simulated board has it. DCR 0x00E selects a
 // register of the indirect file and DCR 0x00F reads it; register 0x20 is the
 // PLL configuration word, every other register and DCR reads 0.
+#include <cstdlib>
+
 #include "board.h"
 #include "morvik_sim.h"
 
@@ -14,11 +16,20 @@ constexpr std::uint32_t pll_config_reg = 0x20;
 // mtdcr and mfdcr are privileged: in user state the processor refuses them.
 void require_supervisor(const char *instruction, unsigned dcrn)
 {
-    if (!the_board.supervisor)
-        fatal("%s 0x%03x outside supervisor state: privileged instruction", instruction, dcrn);
+    if (!the_board.supervisor) {
+        report_privileged_fault(instruction, dcrn);
+        std::abort();
+    }
 }
 
 } // namespace
+
+void report_privileged_fault(const char *instruction, unsigned dcrn)
+{
+    std::fprintf(stderr,
+                 "simulated board: %s 0x%03x outside supervisor state: privileged instruction\n",
+                 instruction, dcrn);
+}
 
 void dcr_write(unsigned dcrn, std::uint32_t value)
 {
