@@ -13,6 +13,9 @@ using platform::GCIT_ProcessorSpeed;
 using platform::IExec;
 using platform::TAG_DONE;
 
+// Found in the executable by AmigaOS's Version command.
+static const char version[] __attribute__((used)) = "$VER: baseclock 1.0 (11.12.2026)";
+
 int main()
 {
     std::uint32_t model = 0;
