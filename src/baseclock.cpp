@@ -1,16 +1,18 @@
 // baseclock: prints the base clock of a Morvik board and the updater image
 // that suits it, worked back from the processor clock through the PLL.
 #include <cstdint>
-#include <cstdlib>
 
 #include "platform/console.h"
 #include "platform/exec.h"
+#include "platform/process.h"
 #include "sys_info.h"
 
 using platform::CPUTYPE_PPC460EX;
 using platform::GCIT_Model;
 using platform::GCIT_ProcessorSpeed;
 using platform::IExec;
+using platform::outcome;
+using platform::process_result;
 using platform::TAG_DONE;
 
 // Found in the executable by AmigaOS's Version command.
@@ -24,7 +26,7 @@ int main()
 
     if (model != CPUTYPE_PPC460EX) {
         platform::puts("Not running on a Morvik... exit");
-        return EXIT_FAILURE;
+        return process_result(outcome::not_this_processor);
     }
 
     // Clocks are in units of 100 kHz; every division truncates.
@@ -37,7 +39,7 @@ int main()
 
     if (dividers.fbdv == 0) {
         platform::puts("Unknown PLL feedback divider... exit");
-        return EXIT_FAILURE;
+        return process_result(outcome::no_report);
     }
 
     const auto mhz = static_cast<int>(base / 10); // at most 429496729
@@ -47,7 +49,7 @@ int main()
 
     if (platform::flush_stdout() != 0) {
         platform::puts_stderr("baseclock: could not write to standard output");
-        return EXIT_FAILURE;
+        return process_result(outcome::no_report);
     }
-    return EXIT_SUCCESS;
+    return process_result(outcome::report_written);
 }

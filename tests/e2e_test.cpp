@@ -10,6 +10,43 @@ namespace {
 
 using lines = std::vector<std::string>;
 
+// One build of the tool, with what its platform traces for the processor
+// query and the process results it gives.
+struct leg {
+    const char *name;
+    const char *executable;
+    const char *query;
+    int report_written, not_this_processor, no_report;
+};
+
+const leg legs[] = {
+    {"board", BASECLOCK_PATH, "GetCPUInfoTags", 0, 1, 1},
+#ifdef BASECLOCK_AMIGAOS_STANDIN_PATH
+    // Shell return codes: RETURN_OK, RETURN_WARN, RETURN_ERROR.
+    {"amigaos_standin", BASECLOCK_AMIGAOS_STANDIN_PATH, "GetCPUInfo 0x80000003 0x80000008", 0, 5,
+     10},
+#endif
+};
+
+void PrintTo(const leg &l, std::ostream *out)
+{
+    *out << l.name;
+}
+
+// Every case runs on every leg.
+class on_every_leg : public testing::TestWithParam<leg> {
+  protected:
+    run_result run(const lines &settings, stdout_to mode = stdout_to::file) const
+    {
+        return run_baseclock(GetParam().executable, settings, mode);
+    }
+};
+
+std::string leg_name(const testing::TestParamInfo<leg> &info)
+{
+    return info.param.name;
+}
+
 const char *const refusal = "Not running on a Morvik... exit\n";
 const char *const unknown_divider = "Unknown PLL feedback divider... exit\n";
 
@@ -33,7 +70,7 @@ bool is_dcr_access(const std::string &line)
 // What must hold on every path: the DCRs are reached only inside one
 // supervisor bracket, the address write is followed at once by the data read,
 // and nothing is written before the bracket is closed.
-void expect_sound_order(const lines &trace)
+void expect_sound_order(const lines &trace, const std::string &query)
 {
     const auto super = std::find(trace.begin(), trace.end(), "SuperState");
     const auto user = std::find(trace.begin(), trace.end(), "UserState");
@@ -42,7 +79,7 @@ void expect_sound_order(const lines &trace)
     EXPECT_EQ(super == trace.end(), user == trace.end());
     for (auto it = trace.begin(); it != trace.end(); ++it) {
         const std::string &line = *it;
-        ASSERT_TRUE(line == "GetCPUInfoTags" || line == "SuperState" || line == "UserState" ||
+        ASSERT_TRUE(line == query || line == "SuperState" || line == "UserState" ||
                     is_dcr_access(line) || is_output_call(line))
             << "unexpected trace line: " << line;
         if (is_dcr_access(line)) {
@@ -58,14 +95,20 @@ void expect_sound_order(const lines &trace)
     }
 }
 
-TEST(Report, DefaultBoard)
+class Report : public on_every_leg {};
+class Refusal : public on_every_leg {};
+class UnknownDivider : public on_every_leg {};
+class OutputFailure : public on_every_leg {};
+class BoardSettings : public on_every_leg {};
+
+TEST_P(Report, DefaultBoard)
 {
-    const run_result r = run_baseclock({});
+    const run_result r = run({});
     EXPECT_EQ(r.out,
               "\nMorvik base clock: 50 Mhz\nUse the following file: updater50_2015r.iso\n\n");
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.exit_status, 0);
-    EXPECT_EQ(r.trace, (lines{"GetCPUInfoTags", "SuperState", "mtdcr 0x00e 0x00000020",
+    EXPECT_EQ(r.exit_status, GetParam().report_written);
+    EXPECT_EQ(r.trace, (lines{GetParam().query, "SuperState", "mtdcr 0x00e 0x00000020",
                               "mfdcr 0x00f 0x00005d00", "UserState", "putchar", "printf", "printf",
                               "flush_stdout"}));
 }
@@ -76,7 +119,7 @@ struct report_case {
     const char *mhz;
 };
 
-TEST(Report, BaseClockFromEveryKindOfBoard)
+TEST_P(Report, BaseClockFromEveryKindOfBoard)
 {
     const report_case cases[] = {
         {"hex settings",
@@ -103,56 +146,56 @@ TEST(Report, BaseClockFromEveryKindOfBoard)
     };
     for (const report_case &c : cases) {
         SCOPED_TRACE(c.what);
-        const run_result r = run_baseclock(c.settings);
+        const run_result r = run(c.settings);
         EXPECT_EQ(r.out, report(c.mhz));
         EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.exit_status, 0);
-        expect_sound_order(r.trace);
+        EXPECT_EQ(r.exit_status, GetParam().report_written);
+        expect_sound_order(r.trace, GetParam().query);
     }
 }
 
-TEST(Refusal, AnyOtherProcessor)
+TEST_P(Refusal, AnyOtherProcessor)
 {
     for (const char *model : {"18", "0", "20", "275", "4294967295", "none"}) {
         SCOPED_TRACE(model);
-        const run_result r = run_baseclock({std::string("MORVIK_SIM_MODEL=") + model});
+        const run_result r = run({std::string("MORVIK_SIM_MODEL=") + model});
         EXPECT_EQ(r.out, refusal);
         EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.exit_status, EXIT_FAILURE);
-        EXPECT_EQ(r.trace, (lines{"GetCPUInfoTags", "puts"}));
+        EXPECT_EQ(r.exit_status, GetParam().not_this_processor);
+        EXPECT_EQ(r.trace, (lines{GetParam().query, "puts"}));
     }
 }
 
-TEST(Refusal, QueryThatAnswersNothing)
+TEST_P(Refusal, QueryThatAnswersNothing)
 {
-    const run_result r = run_baseclock({"MORVIK_SIM_MODEL=none", "MORVIK_SIM_CLOCK_HZ=none"});
+    const run_result r = run({"MORVIK_SIM_MODEL=none", "MORVIK_SIM_CLOCK_HZ=none"});
     EXPECT_EQ(r.out, refusal);
-    EXPECT_EQ(r.exit_status, EXIT_FAILURE);
+    EXPECT_EQ(r.exit_status, GetParam().not_this_processor);
 }
 
-TEST(UnknownDivider, FeedbackCode0x80StopsWithoutDividing)
+TEST_P(UnknownDivider, FeedbackCode0x80StopsWithoutDividing)
 {
     for (const char *word : {"0x00008000", "0xFFFF80FF"}) {
         SCOPED_TRACE(word);
-        const run_result r = run_baseclock({std::string("MORVIK_SIM_PLL_WORD=") + word});
+        const run_result r = run({std::string("MORVIK_SIM_PLL_WORD=") + word});
         EXPECT_EQ(r.out, unknown_divider);
         EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.exit_status, EXIT_FAILURE);
+        EXPECT_EQ(r.exit_status, GetParam().no_report);
         ASSERT_EQ(r.trace.size(), 6u);
         EXPECT_EQ(r.trace[4], "UserState");
         EXPECT_EQ(r.trace[5], "puts");
-        expect_sound_order(r.trace);
+        expect_sound_order(r.trace, GetParam().query);
     }
 }
 
-TEST(OutputFailure, LostReportIsAFailure)
+TEST_P(OutputFailure, LostReportIsAFailure)
 {
     for (stdout_to mode : {stdout_to::dev_full, stdout_to::closed}) {
         SCOPED_TRACE(mode == stdout_to::closed ? "stdout closed" : "stdout full");
-        const run_result r = run_baseclock({}, mode);
-        EXPECT_EQ(r.exit_status, EXIT_FAILURE);
+        const run_result r = run({}, mode);
+        EXPECT_EQ(r.exit_status, GetParam().no_report);
         EXPECT_EQ(r.err, "baseclock: could not write to standard output\n");
-        expect_sound_order(r.trace); // and none of the report went into the trace
+        expect_sound_order(r.trace, GetParam().query); // and none of the report went into the trace
         EXPECT_EQ(r.trace.back(), "puts_stderr");
     }
 }
@@ -162,7 +205,7 @@ struct bad_setting {
     const char *value;
 };
 
-TEST(BoardSettings, BadValueStopsBeforeTheTool)
+TEST_P(BoardSettings, BadValueStopsBeforeTheTool)
 {
     const bad_setting cases[] = {
         {"MORVIK_SIM_MODEL", "abc"},
@@ -186,7 +229,7 @@ TEST(BoardSettings, BadValueStopsBeforeTheTool)
     for (const bad_setting &c : cases) {
         const std::string setting = std::string(c.name) + "=" + c.value;
         SCOPED_TRACE(setting);
-        const run_result r = run_baseclock({setting});
+        const run_result r = run({setting});
         EXPECT_EQ(r.exit_status, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -195,5 +238,11 @@ TEST(BoardSettings, BadValueStopsBeforeTheTool)
         EXPECT_EQ(r.trace, lines{});
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, Report, testing::ValuesIn(legs), leg_name);
+INSTANTIATE_TEST_SUITE_P(, Refusal, testing::ValuesIn(legs), leg_name);
+INSTANTIATE_TEST_SUITE_P(, UnknownDivider, testing::ValuesIn(legs), leg_name);
+INSTANTIATE_TEST_SUITE_P(, OutputFailure, testing::ValuesIn(legs), leg_name);
+INSTANTIATE_TEST_SUITE_P(, BoardSettings, testing::ValuesIn(legs), leg_name);
 
 } // namespace

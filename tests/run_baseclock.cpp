@@ -44,7 +44,8 @@ void check(int result, const char *what)
 
 } // namespace
 
-run_result run_baseclock(const std::vector<std::string> &settings, stdout_to out_mode)
+run_result run_baseclock(const char *executable, const std::vector<std::string> &settings,
+                         stdout_to out_mode)
 {
     const char *tmp = std::getenv("TMPDIR");
     std::string dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/baseclock-e2e-XXXXXX";
@@ -72,7 +73,7 @@ run_result run_baseclock(const std::vector<std::string> &settings, stdout_to out
         if (!word.empty())
             args.push_back(word);
     }
-    args.emplace_back(BASECLOCK_PATH);
+    args.emplace_back(executable);
 
     std::vector<char *> argv, envp;
     for (std::string &a : args)

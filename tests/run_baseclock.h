@@ -15,7 +15,8 @@ struct run_result {
     std::vector<std::string> trace;
 };
 
-// settings: "NAME=value" entries added to the environment. Unless they name
+// executable: a build of the tool for the simulated board. settings:
+// "NAME=value" entries added to the environment. Unless they name
 // MORVIK_SIM_TRACE themselves, the trace goes to a temporary file.
-run_result run_baseclock(const std::vector<std::string> &settings,
+run_result run_baseclock(const char *executable, const std::vector<std::string> &settings,
                          stdout_to out_mode = stdout_to::file);

@@ -14,4 +14,9 @@ std::uint32_t dcr_read(unsigned dcrn);
 // What indirect register 0x20 holds from now on.
 void set_pll_word(std::uint32_t word);
 
+// The processor's state, as a test that runs in the same process sets it up
+// and finds it.
+void set_supervisor_state(bool supervisor);
+bool in_supervisor_state();
+
 } // namespace morvik_sim

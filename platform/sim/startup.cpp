@@ -20,6 +20,16 @@ void set_pll_word(std::uint32_t word)
     the_board.pll_word = word;
 }
 
+void set_supervisor_state(bool supervisor)
+{
+    the_board.supervisor = supervisor;
+}
+
+bool in_supervisor_state()
+{
+    return the_board.supervisor;
+}
+
 void trace(const char *format, ...)
 {
     if (!the_board.trace)
