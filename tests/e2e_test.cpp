@@ -139,9 +139,11 @@ TEST_P(Report, BaseClockFromEveryKindOfBoard)
         {"bits outside the divider fields ignored", {"MORVIK_SIM_PLL_WORD=0xFFFF5D0F"}, "50"},
         {"clock in 100 kHz units cut to 32 bits", {"MORVIK_SIM_CLOCK_HZ=429497879600000"}, "50"},
         {"largest clock", {"MORVIK_SIM_CLOCK_HZ=18446744073709551615"}, "12566700"},
-        {"product cut to 32 bits",
-         {"MORVIK_SIM_CLOCK_HZ=26844695600000", "MORVIK_SIM_PLL_WORD=0x00000060"},
-         "18400"},
+        // 300000000 units times forward divider 16 wraps before the division
+        // by 23; done in 64 bits it would give 20869565.
+        {"product cut to 32 bits before the division",
+         {"MORVIK_SIM_CLOCK_HZ=30000000000000", "MORVIK_SIM_PLL_WORD=0x00005D60"},
+         "2195794"},
         {"clock left unanswered starts at 0", {"MORVIK_SIM_CLOCK_HZ=none"}, " 0"},
     };
     for (const report_case &c : cases) {
