@@ -28,7 +28,5 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 for preset in host asan ppc460ex; do
     echo "== $preset"
-    cmake --preset "$preset"
-    cmake --build --preset "$preset"
-    ctest --preset "$preset"
+    cmake --workflow --preset "$preset"
 done
