@@ -28,16 +28,13 @@ void get_cpu_info(struct TagItem *tags)
     trace("%s", line);
 }
 
-// Stands for the user stack that SuperState hands back as its token.
-char user_stack;
-
+// Exec answers 0 to a caller already in supervisor state.
 APTR super_state()
 {
     trace("SuperState");
     if (the_board.supervisor)
         return nullptr;
-    the_board.supervisor = true;
-    return &user_stack;
+    return enter_supervisor_state();
 }
 
 void user_state(APTR token)
@@ -45,11 +42,7 @@ void user_state(APTR token)
     trace("UserState");
     if (!token)
         fatal("UserState(0): would switch to a null stack");
-    if (!the_board.supervisor)
-        fatal("UserState called in user state");
-    if (token != &user_stack)
-        fatal("UserState given a token that SuperState did not return");
-    the_board.supervisor = false;
+    leave_supervisor_state(token);
 }
 
 struct ExecIFace exec_iface = {get_cpu_info, super_state, user_state};

@@ -20,6 +20,12 @@ struct board {
 
 extern board the_board;
 
+// The processor's switch between user and supervisor state, as an exec makes
+// it. Entering answers the token that stands for the user stack; leaving
+// takes that token back and is fatal in user state or with any other token.
+void *enter_supervisor_state();
+void leave_supervisor_state(const void *token);
+
 // One line to the trace, written through at once so that it survives an abort.
 void trace(const char *format, ...) __attribute__((format(printf, 1, 2)));
 

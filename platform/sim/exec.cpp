@@ -24,26 +24,18 @@ void get_cpu_info_tags(Tag tag, ...)
     va_end(pairs);
 }
 
-// Stands for the user stack that SuperState hands back as its token.
-char user_stack;
-
 void *super_state()
 {
     trace("SuperState");
     if (the_board.supervisor)
         fatal("SuperState called in supervisor state");
-    the_board.supervisor = true;
-    return &user_stack;
+    return enter_supervisor_state();
 }
 
 void user_state(void *token)
 {
     trace("UserState");
-    if (!the_board.supervisor)
-        fatal("UserState called in user state");
-    if (token != &user_stack)
-        fatal("UserState given a token that SuperState did not return");
-    the_board.supervisor = false;
+    leave_supervisor_state(token);
 }
 
 constexpr platform::ExecIFace exec_iface = {get_cpu_info_tags, super_state, user_state};

@@ -30,6 +30,28 @@ bool in_supervisor_state()
     return the_board.supervisor;
 }
 
+namespace {
+
+// Stands for the user stack that SuperState hands back as its token.
+char user_stack;
+
+} // namespace
+
+void *enter_supervisor_state()
+{
+    the_board.supervisor = true;
+    return &user_stack;
+}
+
+void leave_supervisor_state(const void *token)
+{
+    if (!the_board.supervisor)
+        fatal("UserState called in user state");
+    if (token != &user_stack)
+        fatal("UserState given a token that SuperState did not return");
+    the_board.supervisor = false;
+}
+
 void trace(const char *format, ...)
 {
     if (!the_board.trace)
